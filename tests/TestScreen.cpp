@@ -44,15 +44,33 @@ bool EachPixel(IDirectDrawSurface* s, Visit visit) {
 
 }  // namespace
 
-TestScreen::TestScreen() {
-    Harness::Enable();
-    ResetGlobalState();
+HWND MakeWindow() {
     WNDCLASSA wc{};
     wc.lpfnWndProc = QuietProc;
     wc.lpszClassName = "screen";
     RegisterClassA(&wc);
-    hwnd_ = CreateWindowExA(0, "screen", "screen", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
-                            nullptr, nullptr);
+    HWND hwnd = CreateWindowExA(0, "screen", "screen", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
+                                nullptr, nullptr);
+    if (hwnd != nullptr) ShowWindow(hwnd, SW_SHOW);
+    return hwnd;
+}
+
+IDirectDrawSurface* MakePlain(IDirectDraw* dd, int width, int height) {
+    DDSURFACEDESC ddsd{};
+    ddsd.dwSize = sizeof(ddsd);
+    ddsd.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
+    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    ddsd.dwWidth = static_cast<DWORD>(width);
+    ddsd.dwHeight = static_cast<DWORD>(height);
+    IDirectDrawSurface* s = nullptr;
+    if (dd == nullptr || FAILED(dd->CreateSurface(&ddsd, &s, nullptr))) return nullptr;
+    return s;
+}
+
+TestScreen::TestScreen() {
+    Harness::Enable();
+    ResetGlobalState();
+    hwnd_ = MakeWindow();
     ok_ = hwnd_ != nullptr && InitDirectDraw(hwnd_);
 }
 
@@ -77,18 +95,7 @@ TestScreen::~TestScreen() {
 }
 
 IDirectDrawSurface* TestScreen::Plain(int width, int height) {
-    DDSURFACEDESC ddsd{};
-    ddsd.dwSize = sizeof(ddsd);
-    ddsd.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    ddsd.dwWidth = static_cast<DWORD>(width);
-    ddsd.dwHeight = static_cast<DWORD>(height);
-    IDirectDrawSurface* s = nullptr;
-    if (lpDirectDrawObject == nullptr ||
-        FAILED(lpDirectDrawObject->CreateSurface(&ddsd, &s, nullptr))) {
-        return nullptr;
-    }
-    return s;
+    return MakePlain(lpDirectDrawObject, width, height);
 }
 
 DWORD Peek(IDirectDrawSurface* surface, int x, int y) {

@@ -4,6 +4,7 @@
 
 #include "platform/DDraw.h"
 
+class IDirectDraw;
 class IDirectDrawSurface;
 
 namespace testscreen {
@@ -25,6 +26,11 @@ private:
     bool ok_ = false;
     HWND hwnd_ = nullptr;
 };
+
+// A shown window of a class of its own with the default handling, on the harness's display.
+HWND MakeWindow();
+// A plain off-screen surface of the display object `dd`; null if it cannot be made.
+IDirectDrawSurface* MakePlain(IDirectDraw* dd, int width, int height);
 
 // Reads pixel (x, y) raw, in the surface's own bytes per pixel; 0xDEADBEEF if it cannot lock.
 DWORD Peek(IDirectDrawSurface* surface, int x, int y);

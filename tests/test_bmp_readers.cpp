@@ -13,6 +13,7 @@
 #include "platform/IDirectDrawSurface.h"
 #include "platform/Window.h"
 #include "tests/TestFiles.h"
+#include "tests/TestScreen.h"
 
 namespace {
 
@@ -22,21 +23,15 @@ using testfiles::WorkFolder;
 using testfiles::WriteFile;
 using Rows = std::vector<std::vector<std::uint8_t>>;
 
-LRESULT QuietProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
+using testscreen::Fill;
+using testscreen::Peek;
 
 // A display of the given depth to copy pictures onto, in a fresh working folder.
 class ReaderTest : public ::testing::Test {
 protected:
     void Open(int depth) {
         Harness::Enable();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = QuietProc;
-        wc.lpszClassName = "readers";
-        RegisterClassA(&wc);
-        hwnd_ = CreateWindowExA(0, "readers", "readers", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
-                                nullptr, nullptr);
+        hwnd_ = testscreen::MakeWindow();
         ASSERT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
         ASSERT_EQ(dd_->SetCooperativeLevel(hwnd_, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE), DD_OK);
         ASSERT_EQ(dd_->SetDisplayMode(640, 480, static_cast<DWORD>(depth)), DD_OK);
@@ -47,45 +42,10 @@ protected:
         Harness::Finish();
     }
     IDirectDrawSurface* Plain(int w, int h, DWORD fill) {
-        DDSURFACEDESC ddsd{};
-        ddsd.dwSize = sizeof(ddsd);
-        ddsd.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-        ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-        ddsd.dwWidth = static_cast<DWORD>(w);
-        ddsd.dwHeight = static_cast<DWORD>(h);
-        IDirectDrawSurface* s = nullptr;
-        EXPECT_EQ(dd_->CreateSurface(&ddsd, &s, nullptr), DD_OK);
-        Each(s, [fill](DWORD& v) { v = fill; });
+        IDirectDrawSurface* s = testscreen::MakePlain(dd_, w, h);
+        EXPECT_NE(s, nullptr);
+        if (s != nullptr) Fill(s, fill);
         return s;
-    }
-    // Visits every pixel of a surface through a lock, as a value of its own width.
-    template <typename F>
-    void Each(IDirectDrawSurface* s, F visit) {
-        DDSURFACEDESC ddsd{};
-        ddsd.dwSize = sizeof(ddsd);
-        ASSERT_EQ(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr), DD_OK);
-        const int bytes = static_cast<int>(ddsd.ddpfPixelFormat.dwRGBBitCount / 8);
-        for (DWORD y = 0; y < ddsd.dwHeight; ++y) {
-            for (DWORD x = 0; x < ddsd.dwWidth; ++x) {
-                auto* p = static_cast<unsigned char*>(ddsd.lpSurface) + y * ddsd.lPitch + x * bytes;
-                DWORD v = 0;
-                for (int i = 0; i < bytes; ++i) v |= static_cast<DWORD>(p[i]) << (8 * i);
-                visit(v);
-                for (int i = 0; i < bytes; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
-            }
-        }
-        s->Unlock(nullptr);
-    }
-    DWORD At(IDirectDrawSurface* s, int x, int y) {
-        DDSURFACEDESC ddsd{};
-        ddsd.dwSize = sizeof(ddsd);
-        if (FAILED(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr))) return 0xDEADBEEF;
-        const int bytes = static_cast<int>(ddsd.ddpfPixelFormat.dwRGBBitCount / 8);
-        auto* p = static_cast<unsigned char*>(ddsd.lpSurface) + y * ddsd.lPitch + x * bytes;
-        DWORD v = 0;
-        for (int i = 0; i < bytes; ++i) v |= static_cast<DWORD>(p[i]) << (8 * i);
-        s->Unlock(nullptr);
-        return v;
     }
 
     WorkFolder folder_{false};
@@ -109,7 +69,7 @@ TEST_F(ReaderTest, LoadingASecondFileGivesUpTheFirstAndAFailedLoadLeavesTheReade
     // Copying from the empty reader paints nothing and does not fail hard.
     IDirectDrawSurface* s = Plain(8, 8, 0x00010101);
     EXPECT_EQ(reader.draw(s, 8, 8, 0, 0), 1);
-    EXPECT_EQ(At(s, 0, 0), 0x00010101u);
+    EXPECT_EQ(Peek(s, 0, 0), 0x00010101u);
 }
 
 TEST_F(ReaderTest, ACopyFromColumnXScrollsThePictureAndTheRestComesFromXMinus640) {
@@ -123,13 +83,13 @@ TEST_F(ReaderTest, ACopyFromColumnXScrollsThePictureAndTheRestComesFromXMinus640
     ASSERT_EQ(reader.load("sky.bmp"), 1);
     IDirectDrawSurface* s = Plain(640, 480, 0x00FFFFFF);
     reader.draw(s, 640, 480, 100, 0);
-    EXPECT_EQ(At(s, 0, 0), 100u);
-    EXPECT_EQ(At(s, 539, 479), 639u);
-    EXPECT_EQ(At(s, 540, 0), 0x00FFFFFFu);  // past the picture's right edge nothing arrives
+    EXPECT_EQ(Peek(s, 0, 0), 100u);
+    EXPECT_EQ(Peek(s, 539, 479), 639u);
+    EXPECT_EQ(Peek(s, 540, 0), 0x00FFFFFFu);  // past the picture's right edge nothing arrives
     reader.draw(s, 640, 480, 100 - 640, 0);
-    EXPECT_EQ(At(s, 540, 0), 0u);
-    EXPECT_EQ(At(s, 639, 479), 99u);
-    EXPECT_EQ(At(s, 539, 0), 639u);  // the first copy's pixels stay
+    EXPECT_EQ(Peek(s, 540, 0), 0u);
+    EXPECT_EQ(Peek(s, 639, 479), 99u);
+    EXPECT_EQ(Peek(s, 539, 0), 639u);  // the first copy's pixels stay
 }
 
 TEST_F(ReaderTest, RawRowsArePaddedToFourBytesExceptWhenAlreadyAMultiple) {
@@ -225,8 +185,8 @@ TEST_F(ReaderTest, APictureLargerThanTheSurfaceIsCutToIt) {
     ASSERT_TRUE(reader.load("big.bmp"));
     IDirectDrawSurface* s = Plain(4, 4, 200);
     ASSERT_TRUE(reader.draw(s));
-    EXPECT_EQ(At(s, 0, 0), 0u);
-    EXPECT_EQ(At(s, 3, 3), 27u);  // row 3, column 3 of the picture
+    EXPECT_EQ(Peek(s, 0, 0), 0u);
+    EXPECT_EQ(Peek(s, 3, 3), 27u);  // row 3, column 3 of the picture
 }
 
 TEST_F(ReaderTest, ASpriteRectangleOutsideThePictureCopiesOnlyThePartOnIt) {
@@ -240,22 +200,22 @@ TEST_F(ReaderTest, ASpriteRectangleOutsideThePictureCopiesOnlyThePartOnIt) {
     ASSERT_TRUE(reader.load("sheet.bmp"));
     IDirectDrawSurface* s = Plain(4, 4, 200);
     ASSERT_TRUE(reader.draw(s, 4, 4, 2, 1));  // inside: picture (2..5, 1..4)
-    EXPECT_EQ(At(s, 0, 0), 10u);
-    EXPECT_EQ(At(s, 3, 3), 37u);
+    EXPECT_EQ(Peek(s, 0, 0), 10u);
+    EXPECT_EQ(Peek(s, 3, 3), 37u);
     s = Plain(4, 4, 200);
     ASSERT_TRUE(reader.draw(s, 4, 4, 6, 6));  // only picture (6..7, 6..7) exists
-    EXPECT_EQ(At(s, 0, 0), 54u);
-    EXPECT_EQ(At(s, 1, 1), 63u);
-    EXPECT_EQ(At(s, 2, 0), 200u);
-    EXPECT_EQ(At(s, 0, 2), 200u);
+    EXPECT_EQ(Peek(s, 0, 0), 54u);
+    EXPECT_EQ(Peek(s, 1, 1), 63u);
+    EXPECT_EQ(Peek(s, 2, 0), 200u);
+    EXPECT_EQ(Peek(s, 0, 2), 200u);
     s = Plain(4, 4, 200);
     ASSERT_TRUE(reader.draw(s, 4, 4, -2, -3));  // left of and above the picture
-    EXPECT_EQ(At(s, 2, 3), 0u);
-    EXPECT_EQ(At(s, 1, 3), 200u);
-    EXPECT_EQ(At(s, 2, 2), 200u);
+    EXPECT_EQ(Peek(s, 2, 3), 0u);
+    EXPECT_EQ(Peek(s, 1, 3), 200u);
+    EXPECT_EQ(Peek(s, 2, 2), 200u);
     s = Plain(4, 4, 200);
     ASSERT_TRUE(reader.draw(s, 20, 20, 0, 0));  // larger than the surface
-    EXPECT_EQ(At(s, 3, 3), 27u);
+    EXPECT_EQ(Peek(s, 3, 3), 27u);
 }
 
 }  // namespace

@@ -13,24 +13,21 @@
 #include "platform/IDirectDrawPalette.h"
 #include "platform/IDirectDrawSurface.h"
 #include "platform/Window.h"
+#include "tests/TestScreen.h"
 
 namespace {
 
-LRESULT QuietProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
+using testscreen::Fill;
+using testscreen::MakePlain;
+using testscreen::MakeWindow;
+using testscreen::Peek;
 
-// A display at one depth with its flipping pair, on the dummy video driver.
+// A display at one depth with its flipping pair and nothing else, on the dummy video driver.
 class Screen {
 public:
     explicit Screen(int depth) {
         Harness::Enable();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = QuietProc;
-        wc.lpszClassName = "test";
-        RegisterClassA(&wc);
-        hwnd = CreateWindowExA(0, "test", "test", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
-                               nullptr, nullptr);
+        hwnd = MakeWindow();
         ok = hwnd != nullptr && SUCCEEDED(DirectDrawCreate(nullptr, &dd, nullptr)) &&
              SUCCEEDED(dd->SetCooperativeLevel(hwnd, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE)) &&
              SUCCEEDED(dd->SetDisplayMode(640, 480, static_cast<DWORD>(depth)));
@@ -49,17 +46,7 @@ public:
         if (hwnd != nullptr) DestroyWindow(hwnd);
         Harness::Finish();
     }
-    IDirectDrawSurface* Plain(int w, int h) {
-        DDSURFACEDESC ddsd{};
-        ddsd.dwSize = sizeof(ddsd);
-        ddsd.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-        ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-        ddsd.dwWidth = static_cast<DWORD>(w);
-        ddsd.dwHeight = static_cast<DWORD>(h);
-        IDirectDrawSurface* s = nullptr;
-        EXPECT_EQ(dd->CreateSurface(&ddsd, &s, nullptr), DD_OK);
-        return s;
-    }
+    IDirectDrawSurface* Plain(int w, int h) { return MakePlain(dd, w, h); }
 
     bool ok = false;
     HWND hwnd = nullptr;
@@ -67,34 +54,6 @@ public:
     IDirectDrawSurface* primary = nullptr;
     IDirectDrawSurface* back = nullptr;
 };
-
-// Raw pixel access through a lock, in the surface's own bytes per pixel.
-DWORD Peek(IDirectDrawSurface* s, int x, int y) {
-    DDSURFACEDESC ddsd{};
-    ddsd.dwSize = sizeof(ddsd);
-    if (FAILED(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr))) return 0xDEADBEEF;
-    const int bytes = static_cast<int>(ddsd.ddpfPixelFormat.dwRGBBitCount / 8);
-    const auto* p = static_cast<const unsigned char*>(ddsd.lpSurface) + y * ddsd.lPitch + x * bytes;
-    DWORD v = 0;
-    for (int i = 0; i < bytes; ++i) v |= static_cast<DWORD>(p[i]) << (8 * i);
-    s->Unlock(nullptr);
-    return v;
-}
-
-void Fill(IDirectDrawSurface* s, DWORD value) {
-    DDSURFACEDESC ddsd{};
-    ddsd.dwSize = sizeof(ddsd);
-    ASSERT_EQ(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr), DD_OK);
-    const int bytes = static_cast<int>(ddsd.ddpfPixelFormat.dwRGBBitCount / 8);
-    for (DWORD y = 0; y < ddsd.dwHeight; ++y) {
-        auto* row = static_cast<unsigned char*>(ddsd.lpSurface) + y * ddsd.lPitch;
-        for (DWORD x = 0; x < ddsd.dwWidth; ++x) {
-            for (int i = 0; i < bytes; ++i)
-                row[x * bytes + i] = static_cast<unsigned char>(value >> (8 * i));
-        }
-    }
-    s->Unlock(nullptr);
-}
 
 class DepthTest : public ::testing::TestWithParam<int> {};
 
@@ -212,12 +171,7 @@ TEST(DisplaySetup, ARefusedDisplayModeFailsBeforeAnySurfaceExists) {
     Harness::Enable();
     ResetGlobalState();
     Harness::RefuseDisplayModes(true);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = QuietProc;
-    wc.lpszClassName = "test";
-    RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(0, "test", "test", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND hwnd = MakeWindow();
     EXPECT_FALSE(InitDirectDraw(hwnd));
     EXPECT_NE(lpDirectDrawObject, nullptr);
     EXPECT_EQ(lpPrimary, nullptr);
