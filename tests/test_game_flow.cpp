@@ -271,6 +271,14 @@ TEST(GameFlow, PlayShowsTheDriftingBackgroundAndTheSameScriptGivesTheSameRun) {
     EXPECT_EQ(a.second, b.second);
 }
 
+TEST(ScriptRunner, ACommentMayFollowAnyCommand) {
+    ScriptRunner runner;
+    std::istringstream in("state # where the game starts\nwait 100 # a while\nkey N #\n");
+    std::string error;
+    EXPECT_TRUE(runner.parse(in, error)) << error;
+    EXPECT_EQ(runner.time(), 100u);
+}
+
 TEST(ScriptRunner, RejectsLinesItDoesNotUnderstand) {
     const char* bad[] = {"jump 5\n", "wait\n", "wait -3\n",   "wait 12x\n", "key Home\n",
                          "key\n",    "shot\n", "state now\n", "key A B\n"};

@@ -51,9 +51,14 @@ bool ScriptRunner::parse(std::istream& script, std::string& error) {
         std::string command;
         if (!(words >> command) || command[0] == '#') continue;
         std::string argument;
-        words >> argument;
         std::string extra;
-        bool trailing = static_cast<bool>(words >> extra) && extra[0] != '#';
+        bool trailing = false;
+        // A '#' ends the line's words wherever it stands: a comment may follow any command.
+        if (words >> argument && argument[0] == '#') {
+            argument.clear();
+        } else {
+            trailing = static_cast<bool>(words >> extra) && extra[0] != '#';
+        }
         auto fail = [&](const std::string& why) {
             error = "line " + std::to_string(number) + ": " + why;
             return false;
