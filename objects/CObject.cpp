@@ -119,3 +119,22 @@ void CObject::changePosition(int xdelta, int ydelta) {
     m_nY += ydelta;
     Viewpoint.normalize(m_nX);
 }
+
+void CObject::glideBy(char direction, int step) {
+    switch (direction) {
+        case 'd':
+            m_nY += step;
+            break;
+        case 'u':
+            m_nY -= step;
+            break;
+        case 'l':
+            m_nX -= step;
+            break;
+        case 'r':
+            m_nX += step;
+            break;
+        default:
+            break;
+    }
+}

@@ -54,4 +54,7 @@ protected:
     // (x, y): frame 0, both time bases and the pacing tick at now, no speed, no distance, every
     // flag clear, and the kind's sprite with its size and frame count.
     void setCommonFields(ObjectType object, int x, int y);
+    // Moves `step` pixels toward 'l', 'r', 'u' or 'd' (anything else stays put). x is not
+    // wrapped: a glide of the block and its panels may leave 0..1367 until the cell is reached.
+    void glideBy(char direction, int step);
 };

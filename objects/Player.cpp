@@ -85,23 +85,7 @@ void Player::fall(int& frame, char direction) {
     for (int i = 0; i < count; ++i) panels[i]->fall(frame, direction);
     m_bMoving = true;
     g_bDone = false;
-    const int step = glideStep(frame);
-    switch (direction) {
-        case 'd':
-            m_nY += step;
-            break;
-        case 'u':
-            m_nY -= step;
-            break;
-        case 'l':
-            m_nX -= step;
-            break;
-        case 'r':
-            m_nX += step;
-            break;
-        default:
-            break;
-    }
+    glideBy(direction, glideStep(frame));
     if (frame == kLastGlideStep) {
         frame = 0;
         m_bMoving = false;

@@ -72,23 +72,7 @@ void SidePanel::changeSide(bool direction) {
 }
 
 void SidePanel::fall(int frame, char direction) {
-    const int step = Player::glideStep(frame);
-    switch (direction) {
-        case 'd':
-            m_nY += step;
-            break;
-        case 'u':
-            m_nY -= step;
-            break;
-        case 'l':
-            m_nX -= step;
-            break;
-        case 'r':
-            m_nX += step;
-            break;
-        default:
-            break;
-    }
+    glideBy(direction, Player::glideStep(frame));
 }
 
 void SidePanel::moveSprite(int blockFrame, bool direction) {

@@ -124,6 +124,19 @@ int LevelScene::CountAt(int kind, int x, int y) {
     return count;
 }
 
+int CellCode(char letter) {
+    switch (letter) {
+        case '#':
+            return CELL_SOLID;
+        case '=':
+            return CELL_TOP;
+        case 'E':
+            return CELL_EXIT;
+        default:
+            return CELL_EMPTY;
+    }
+}
+
 std::string GridRow(int row, int first, int last) {
     static const char kLetters[] = ".#=E";
     std::string picture;

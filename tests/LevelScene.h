@@ -56,6 +56,8 @@ protected:
     static int CountAt(int kind, int x, int y);
 };
 
+// The grid code of a layout picture letter: '#' solid, '=' one-way floor, 'E' exit, else empty.
+int CellCode(char letter);
 // Row `row` of the level's grid, columns `first`..`last`, in the layouts' picture letters.
 std::string GridRow(int row, int first = 0, int last = 11);
 

@@ -6,6 +6,7 @@
 
 #include "level/Level.h"
 #include "level/LevelLayouts.h"
+#include "tests/LevelScene.h"
 
 namespace {
 
@@ -74,19 +75,6 @@ const LayoutCase kLayouts[] = {
 };
 // clang-format on
 
-int Code(char letter) {
-    switch (letter) {
-        case '#':
-            return CELL_SOLID;
-        case '=':
-            return CELL_TOP;
-        case 'E':
-            return CELL_EXIT;
-        default:
-            return CELL_EMPTY;
-    }
-}
-
 // The cell the picture gives for (column, row): its letter in columns 0..11, empty beyond
 // except for a full-width floor.
 int Expected(const LayoutCase& c, int column, int row) {
@@ -95,7 +83,7 @@ int Expected(const LayoutCase& c, int column, int row) {
         for (const char* p = c.rows[row]; *p != '\0'; ++p) {
             if (*p != ' ') letters += *p;
         }
-        return Code(letters.at(static_cast<size_t>(column)));
+        return leveltest::CellCode(letters.at(static_cast<size_t>(column)));
     }
     return c.fullWidthFloor && row == 6 ? CELL_SOLID : CELL_EMPTY;
 }

@@ -26,19 +26,6 @@ struct Around {
     const char* rows[3];
 };
 
-int Code(char letter) {
-    switch (letter) {
-        case '#':
-            return CELL_SOLID;
-        case '=':
-            return CELL_TOP;
-        case 'E':
-            return CELL_EXIT;
-        default:
-            return CELL_EMPTY;
-    }
-}
-
 // Empties `level`'s grid, writes the cells around the block and puts the block there.
 void Place(Level& level, const Around& around) {
     level.reset();
@@ -51,7 +38,7 @@ void Place(Level& level, const Around& around) {
                 ASSERT_EQ(letters[c], ' ') << "row " << row << " is outside the grid";
                 continue;
             }
-            level.m_nGrid[column][row] = Code(letters[c]);
+            level.m_nGrid[column][row] = leveltest::CellCode(letters[c]);
         }
     }
     xpos = around.x;
