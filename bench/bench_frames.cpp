@@ -1,5 +1,5 @@
-// bench/bench_frames.cpp — what one play frame costs: the background read from its file, the slider and
-// platform re-cuts, and the whole composed and flipped frame, on the dummy video driver.
+// bench/bench_frames.cpp — what one play frame costs: the background read from its file, the slider
+// and platform re-cuts, and the whole composed and flipped frame, on the dummy video driver.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 

@@ -12,7 +12,6 @@
 #include "platform/KeyMap.h"
 #include "platform/MessageQueue.h"
 
-
 namespace {
 
 struct HarnessState {

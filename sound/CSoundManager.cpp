@@ -1,4 +1,5 @@
-// sound/CSoundManager.cpp — the sound manager: WAV files into sound buffers, copies that overlap, play and stop.
+// sound/CSoundManager.cpp — the sound manager: WAV files into sound buffers, copies that overlap,
+// play and stop.
 #include "sound/CSoundManager.h"
 
 #include <climits>
