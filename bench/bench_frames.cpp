@@ -9,6 +9,8 @@
 #include "app/Globals.h"
 #include "gfx/CBmpFileReader2.h"
 #include "gfx/SpriteCatalogue.h"
+#include "level/Level.h"
+#include "objects/CObjectManager.h"
 #include "platform/Harness.h"
 #include "tests/TestScreen.h"
 
@@ -50,9 +52,12 @@ void SliderAndPlatformRecuts(benchmark::State& state) {
 }
 BENCHMARK(SliderAndPlatformRecuts)->Unit(benchmark::kMicrosecond);
 
+// Main level 4, the level with the most objects, composed and flipped.
 void ComposedAndFlippedPlayFrame(benchmark::State& state) {
     Loaded game;
     if (!game.ok()) state.SkipWithError("the game's data could not be loaded");
+    ObjectManager.reset();
+    LevelClass.makeLevel(4);
     for (auto _ : state) {
         ComposeFrame();
         PageFlip();
