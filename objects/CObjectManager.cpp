@@ -16,6 +16,12 @@
 
 namespace {
 
+// A link takes the index only while it names an occupied part of its list: below the list's
+// count, so the -1 of a failed create is ignored and the link keeps its value.
+void SetLink(int& link, int index, int count) {
+    if (index >= 0 && index < count) link = index;
+}
+
 constexpr int kWorld = kEdition.worldWidth;
 constexpr int kHalfWorld = kWorld / 2;
 
@@ -370,45 +376,45 @@ void CObjectManager::set_current(int index) {
 }
 
 void CObjectManager::set_gun(int index) {
-    if (index >= 0 && index < m_nPanelCount) m_nGun = index;
+    SetLink(m_nGun, index, m_nPanelCount);
 }
 
 void CObjectManager::set_slider(int index) {
-    if (index >= 0 && index < m_nPanelCount) m_nSlider = index;
+    SetLink(m_nSlider, index, m_nPanelCount);
 }
 
 void CObjectManager::set_platformP(int index) {
-    if (index >= 0 && index < m_nPanelCount) m_nPlatformP = index;
+    SetLink(m_nPlatformP, index, m_nPanelCount);
 }
 
 void CObjectManager::set_platform(int index) {
-    if (index >= 0 && index < m_nObjectCount) m_nPlatform = index;
+    SetLink(m_nPlatform, index, m_nObjectCount);
 }
 
 void CObjectManager::set_enemy(int index) {
-    if (index >= 0 && index < m_nObjectCount) m_nEnemy = index;
+    SetLink(m_nEnemy, index, m_nObjectCount);
 }
 
 void CObjectManager::set_button1(int index) {
-    if (index >= 0 && index < m_nButtonCount) m_nButton1 = index;
+    SetLink(m_nButton1, index, m_nButtonCount);
 }
 
 void CObjectManager::set_button2(int index) {
-    if (index >= 0 && index < m_nButtonCount) m_nButton2 = index;
+    SetLink(m_nButton2, index, m_nButtonCount);
 }
 
 void CObjectManager::set_button3(int index) {
-    if (index >= 0 && index < m_nButtonCount) m_nButton3 = index;
+    SetLink(m_nButton3, index, m_nButtonCount);
 }
 
 void CObjectManager::set_telaWall(int index) {
-    if (index >= 0 && index < m_nObjectCount) m_nTelaWall = index;
+    SetLink(m_nTelaWall, index, m_nObjectCount);
 }
 
 void CObjectManager::set_telaWall2(int index) {
-    if (index >= 0 && index < m_nObjectCount) m_nTelaWall2 = index;
+    SetLink(m_nTelaWall2, index, m_nObjectCount);
 }
 
 void CObjectManager::set_closeWall(int index) {
-    if (index >= 0 && index < m_nObjectCount) m_nCloseWall = index;
+    SetLink(m_nCloseWall, index, m_nObjectCount);
 }
