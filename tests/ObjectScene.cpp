@@ -18,26 +18,11 @@
 #include "platform/IDirectSoundBuffer.h"
 #include "platform/Window.h"
 #include "sound/CSoundManager.h"
+#include "tests/TestScreen.h"
 
 namespace objecttest {
 
 namespace {
-
-LRESULT QuietProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-void Fill(IDirectDrawSurface* surface, DWORD colour) {
-    DDSURFACEDESC ddsd{};
-    ddsd.dwSize = sizeof(ddsd);
-    ASSERT_EQ(surface->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr), DD_OK);
-    for (DWORD y = 0; y < ddsd.dwHeight; ++y) {
-        auto* row = reinterpret_cast<DWORD*>(static_cast<unsigned char*>(ddsd.lpSurface) +
-                                             y * static_cast<DWORD>(ddsd.lPitch));
-        for (DWORD x = 0; x < ddsd.dwWidth; ++x) row[x] = colour;
-    }
-    surface->Unlock(nullptr);
-}
 
 void PaintSprites() {
     for (int kind = 0; kind < SpriteTable::SLOT_COUNT; ++kind) {
@@ -45,7 +30,7 @@ void PaintSprites() {
         g_pSprite[kind] = new CClippedSprite(row.frameCount, row.width, row.height);
         for (int frame = 0; frame < row.frameCount; ++frame) {
             ASSERT_NE(g_pSprite[kind]->m_ppFrameSurf[frame], nullptr);
-            Fill(g_pSprite[kind]->m_ppFrameSurf[frame], PaintColour(kind, frame));
+            testscreen::Fill(g_pSprite[kind]->m_ppFrameSurf[frame], PaintColour(kind, frame));
         }
     }
 }
@@ -64,12 +49,7 @@ DWORD PaintColour(int kind, int frame) {
 void ObjectScene::SetUp() {
     Harness::Enable();
     ResetGlobalState();
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = QuietProc;
-    wc.lpszClassName = "objects";
-    RegisterClassA(&wc);
-    hwnd_ = CreateWindowExA(0, "objects", "objects", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
-                            nullptr, nullptr);
+    hwnd_ = testscreen::MakeWindow();
     ASSERT_NE(hwnd_, nullptr);
     ASSERT_TRUE(InitDirectDraw(hwnd_));
     if (art_ == Art::Painted) {
@@ -106,18 +86,11 @@ void ObjectScene::Advance(int ms) {
 }
 
 void ObjectScene::Clear(DWORD colour) {
-    Fill(lpSecondary, colour);
+    testscreen::Fill(lpSecondary, colour);
 }
 
 DWORD ObjectScene::Pixel(int x, int y) {
-    DDSURFACEDESC ddsd{};
-    ddsd.dwSize = sizeof(ddsd);
-    if (lpSecondary->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return 0xDEADBEEF;
-    const auto* row = reinterpret_cast<const DWORD*>(
-        static_cast<const unsigned char*>(ddsd.lpSurface) + y * ddsd.lPitch);
-    const DWORD value = row[x] & 0x00FFFFFFu;
-    lpSecondary->Unlock(nullptr);
-    return value;
+    return testscreen::Peek(lpSecondary, x, y) & 0x00FFFFFFu;
 }
 
 std::string ObjectScene::ShotFolder() {

@@ -99,11 +99,20 @@ IDirectDrawSurface* TestScreen::Plain(int width, int height) {
 }
 
 DWORD Peek(IDirectDrawSurface* surface, int x, int y) {
-    DWORD found = 0xDEADBEEF;
-    EachPixel(surface, [&](int px, int py, DWORD& v) {
-        if (px == x && py == y) found = v;
-    });
-    return found;
+    DDSURFACEDESC ddsd{};
+    ddsd.dwSize = sizeof(ddsd);
+    if (FAILED(surface->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr))) return 0xDEADBEEF;
+    DWORD v = 0xDEADBEEF;
+    if (x >= 0 && y >= 0 && static_cast<DWORD>(x) < ddsd.dwWidth &&
+        static_cast<DWORD>(y) < ddsd.dwHeight) {
+        const int bytes = static_cast<int>(ddsd.ddpfPixelFormat.dwRGBBitCount / 8);
+        const auto* p =
+            static_cast<const unsigned char*>(ddsd.lpSurface) + y * ddsd.lPitch + x * bytes;
+        v = 0;
+        for (int i = 0; i < bytes; ++i) v |= static_cast<DWORD>(p[i]) << (8 * i);
+    }
+    surface->Unlock(nullptr);
+    return v;
 }
 
 void Fill(IDirectDrawSurface* surface, DWORD value) {
